@@ -32,6 +32,8 @@ struct ReadCase {
     const char* expected;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.section << '/' << c.key << '/' << c.capacity; }
+
 class ReadText : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadText, GivesWhatTheSystemGives) {
@@ -66,6 +68,8 @@ struct IntCase {
     std::uint32_t expected;
 };
 
+void PrintTo(const IntCase& c, std::ostream* os) { *os << c.value; }
+
 class ReadInt : public testing::TestWithParam<IntCase> {};
 
 TEST_P(ReadInt, TakesTheLeadingNumber) {
@@ -92,6 +96,8 @@ struct WriteCase {
     const char* after;
     int writes;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 class Write : public testing::TestWithParam<WriteCase> {};
 
