@@ -36,6 +36,9 @@ qor_wine_start() {
     timeout 120 /usr/lib/wine/wineserver64 -w || true
   fi
   /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 || true
+  # The first program of a server session starts Wine's device services, which
+  # stay and inherit its output: start them here, away from any test's pipes.
+  timeout -k 5 120 /usr/lib/wine/wine64 cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 qor_wine_stop() {
