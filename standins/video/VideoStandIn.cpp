@@ -1,0 +1,240 @@
+// video.exe: stand-in for the TV window program.
+//
+// It shows, tunes and records nothing.  It owns a window of the TV window's
+// class and title, paints a test card naming the current source and channel
+// or FM frequency, and answers the panel's commands the way the panel relies
+// on:
+//   - source selects (2001, 2004, 2002, 2003, 40206) and transport commands
+//     (3005, 3007, 3010, 3011, 4101, 2008) are acknowledged by posting 40113;
+//   - 42227 is answered, before it returns, by sending 42227 with lParam 1
+//     (this TV window has FM);
+//   - 2017 stores the FM frequency in the settings file, [TVTuner] FMChannel;
+//   - 8000 tunes a channel and reports it with 42224;
+//   - 40214 minimizes; WM_CLOSE closes.
+// Every WM_COMMAND, WM_CLOSE and WM_LBUTTONDBLCLK it receives is appended at
+// once to video.log beside the program, one line each:
+//   <message> <id or wParam> <lParam> <posted|sent>
+// "sent" when the message came by SendMessage from another thread.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Profile.h"
+
+namespace {
+
+using platform::win32::UniqueFile;
+
+constexpr char kClassName[] = "Kestrova Zunto";
+constexpr char kTitle[] = "Tv";
+constexpr char kPanelClass[] = "Kestrova Glimvale";
+constexpr char kPanelTitle[] = "Panel";
+
+enum : WORD {
+    kSelectAvIn = 2001,
+    kSelectAir = 2002,
+    kSelectCable = 2003,
+    kSelectSVideo = 2004,
+    kSelectFm = 40206,
+    kRecordState = 4101,
+    kRecordToggle = 2008,
+    kTuneChannel = 8000,
+    kTuneFm = 2017,
+    kTimeShiftStart = 3005,
+    kTimeShiftStop = 3007,
+    kPlaybackStart = 3010,
+    kPlaybackStop = 3011,
+    kMinimize = 40214,
+    kReportFm = 42227,
+};
+
+enum : WORD {  // to the panel
+    kAcknowledge = 40113,
+    kChannelChanged = 42224,
+};
+
+// Appends lines to a file opened once for appending; each line reaches the
+// file before Append returns.
+class CommandLog {
+public:
+    explicit CommandLog(const std::string& path)
+        : file_(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+    void Append(const char* message, long long first, long long second, bool sent) {
+        if (!file_) return;
+        const std::string line = std::string(message) + " " + std::to_string(first) + " " + std::to_string(second) +
+                                 (sent ? " sent\n" : " posted\n");
+        DWORD written = 0;
+        ::WriteFile(file_.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+
+private:
+    UniqueFile file_;
+};
+
+// The stand-in's whole state; it lives in WinMain and the window keeps a pointer.
+struct TvStandIn {
+    explicit TvStandIn(const std::string& logPath) : log(logPath) {}
+
+    CommandLog log;
+    platform::win32::Win32Windows windows;
+    platform::win32::WinIniProfile winIni;
+    const char* source = "none";
+    bool fm = false;
+    long long channel = 0;
+    long long fmFrequency = 0;  // 100 kHz units
+};
+
+std::string ProgramDirectory() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, n < MAX_PATH ? n : MAX_PATH);
+    const std::size_t slash = dir.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
+}
+
+// The settings file the panel names in win.ini, read again on every use.
+std::string SettingsIniPath(platform::ProfileStore& winIni) {
+    return winIni.ReadText("AP", "222APDirectory", "", MAX_PATH) + "\\" +
+           winIni.ReadText("AP", "QorSettingIniFile", "", MAX_PATH);
+}
+
+void AcknowledgeToPanel(TvStandIn& tv) {
+    tv.windows.Post(tv.windows.Find(kPanelClass, kPanelTitle), WM_COMMAND, kAcknowledge, 0);
+}
+
+void SelectSource(HWND hwnd, TvStandIn& tv, const char* name, bool fm) {
+    tv.source = name;
+    tv.fm = fm;
+    ::InvalidateRect(hwnd, nullptr, TRUE);
+    AcknowledgeToPanel(tv);
+}
+
+void OnCommand(HWND hwnd, TvStandIn& tv, WORD id, LPARAM value) {
+    switch (id) {
+    case kSelectAvIn: SelectSource(hwnd, tv, "AV-in", false); break;
+    case kSelectSVideo: SelectSource(hwnd, tv, "S-Video", false); break;
+    case kSelectAir: SelectSource(hwnd, tv, "Air TV", false); break;
+    case kSelectCable: SelectSource(hwnd, tv, "Cable TV", false); break;
+    case kSelectFm: SelectSource(hwnd, tv, "FM radio", true); break;
+    case kTimeShiftStart:
+    case kTimeShiftStop:
+    case kPlaybackStart:
+    case kPlaybackStop:
+    case kRecordState:
+    case kRecordToggle: AcknowledgeToPanel(tv); break;
+    case kReportFm:
+        tv.windows.Send(tv.windows.Find(kPanelClass, kPanelTitle), WM_COMMAND, kReportFm, 1);
+        break;
+    case kTuneFm: {
+        tv.fmFrequency = value;
+        platform::win32::PrivateProfile settings(SettingsIniPath(tv.winIni));
+        settings.WriteText("TVTuner", "FMChannel", std::to_string(static_cast<long long>(value)));
+        ::InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    }
+    case kTuneChannel:
+        tv.channel = value;
+        tv.windows.Post(tv.windows.Find(kPanelClass, kPanelTitle), WM_COMMAND, kChannelChanged, value);
+        ::InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    case kMinimize: ::ShowWindow(hwnd, SW_MINIMIZE); break;
+    default: break;
+    }
+}
+
+void PaintTestCard(HWND hwnd, const TvStandIn& tv) {
+    PAINTSTRUCT ps;
+    const HDC dc = ::BeginPaint(hwnd, &ps);
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    const int w = client.right - client.left;
+    const int barsBottom = (client.bottom - client.top) * 2 / 3;
+
+    static const COLORREF kBars[] = {RGB(192, 192, 192), RGB(192, 192, 0), RGB(0, 192, 192), RGB(0, 192, 0),
+                                     RGB(192, 0, 192),   RGB(192, 0, 0),   RGB(0, 0, 192)};
+    constexpr int kCount = sizeof kBars / sizeof kBars[0];
+    for (int i = 0; i < kCount; ++i) {
+        RECT bar{w * i / kCount, 0, w * (i + 1) / kCount, barsBottom};
+        const HBRUSH brush = ::CreateSolidBrush(kBars[i]);
+        ::FillRect(dc, &bar, brush);
+        ::DeleteObject(brush);
+    }
+    RECT band{0, barsBottom, w, client.bottom};
+    ::FillRect(dc, &band, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+
+    std::string text = std::string("TV window stand-in\nSource: ") + tv.source + "\n";
+    if (tv.fm) {
+        text += "FM " + std::to_string(tv.fmFrequency / 10) + "." + std::to_string(tv.fmFrequency % 10) + " MHz";
+    } else {
+        text += "Channel " + std::to_string(tv.channel);
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    ::DrawTextA(dc, text.c_str(), -1, &band, DT_CENTER | DT_NOPREFIX);
+    ::EndPaint(hwnd, &ps);
+}
+
+bool SentFromOutside() { return ::InSendMessage() != FALSE; }
+
+LRESULT CALLBACK TvWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* tv = reinterpret_cast<TvStandIn*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (tv == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+
+    switch (msg) {
+    case WM_COMMAND:
+        tv->log.Append("WM_COMMAND", LOWORD(wParam), lParam, SentFromOutside());
+        OnCommand(hwnd, *tv, LOWORD(wParam), lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        tv->log.Append("WM_LBUTTONDBLCLK", static_cast<long long>(wParam), lParam, SentFromOutside());
+        return 0;
+    case WM_CLOSE:
+        tv->log.Append("WM_CLOSE", static_cast<long long>(wParam), lParam, SentFromOutside());
+        ::DestroyWindow(hwnd);
+        return 0;
+    case WM_PAINT:
+        PaintTestCard(hwnd, *tv);
+        return 0;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    TvStandIn tv(ProgramDirectory() + "\\video.log");
+
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = TvWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = kClassName;
+    if (!::RegisterClassA(&wc)) return 1;
+
+    const HWND hwnd = ::CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 336,
+                                        278, nullptr, nullptr, instance, &tv);
+    if (hwnd == nullptr) return 1;
+    ::ShowWindow(hwnd, showCommand);
+    ::UpdateWindow(hwnd);
+
+    MSG m;
+    while (::GetMessageA(&m, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&m);
+        ::DispatchMessageA(&m);
+    }
+    return static_cast<int>(m.wParam);
+}
