@@ -1,0 +1,32 @@
+// Resource and control ids of the panel program.
+#pragma once
+
+#define IDI_PANEL 107
+#define IDI_TRAY 108
+#define IDA_PANEL 109
+#define IDC_NORMAL 132
+#define IDR_ICONMENU 133
+#define IDC_PRESSED 135
+#define IDC_MOVE 136
+#define IDD_ABOUT 103
+#define IDD_COUNTRY 312
+#define IDR_FILEMENU 412
+
+#define IDC_ABOUT_TEXT 1177
+
+#define IDC_COUNTRY_CODE_FIELD 1010
+#define IDC_COUNTRY_LIST 1099
+#define IDC_COUNTRY_AUTO 1100
+#define IDC_COUNTRY_SELECT 1101
+#define IDC_COUNTRY_AUDIO 1181
+#define IDC_COUNTRY_GROUP 1183
+#define IDC_COUNTRY_CODE_LABEL 1184
+
+#define IDM_OPENTV 44000
+#define IDM_CLOSE 32772
+#define IDM_EDIT 32775
+#define IDM_SAVEAS 32776
+#define IDM_DELETE 32777
+#define IDM_EMAIL 32778
+#define IDM_DELETEALL 32779
+#define IDM_ABOUT 40002
