@@ -19,18 +19,17 @@
 
 #include <string>
 
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Profile.h"
+#include "standins/common/StandInLog.h"
 
 namespace {
 
-using platform::win32::UniqueFile;
+using standins::kPanelClass;
+using standins::kPanelTitle;
 
 constexpr char kClassName[] = "Kestrova Zunto";
 constexpr char kTitle[] = "Tv";
-constexpr char kPanelClass[] = "Kestrova Glimvale";
-constexpr char kPanelTitle[] = "Panel";
 
 enum : WORD {
     kSelectAvIn = 2001,
@@ -55,31 +54,9 @@ enum : WORD {  // to the panel
     kChannelChanged = 42224,
 };
 
-// Appends lines to a file opened once for appending; each line reaches the
-// file before Append returns.
-class CommandLog {
-public:
-    explicit CommandLog(const std::string& path)
-        : file_(::CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-
-    void Append(const char* message, long long first, long long second, bool sent) {
-        if (!file_) return;
-        const std::string line = std::string(message) + " " + std::to_string(first) + " " + std::to_string(second) +
-                                 (sent ? " sent\n" : " posted\n");
-        DWORD written = 0;
-        ::WriteFile(file_.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    }
-
-private:
-    UniqueFile file_;
-};
-
 // The stand-in's whole state; it lives in WinMain and the window keeps a pointer.
 struct TvStandIn {
-    explicit TvStandIn(const std::string& logPath) : log(logPath) {}
-
-    CommandLog log;
+    standins::MessageLog log{"video.log"};
     platform::win32::Win32Windows windows;
     platform::win32::WinIniProfile winIni;
     const char* source = "none";
@@ -87,14 +64,6 @@ struct TvStandIn {
     long long channel = 0;
     long long fmFrequency = 0;  // 100 kHz units
 };
-
-std::string ProgramDirectory() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, n < MAX_PATH ? n : MAX_PATH);
-    const std::size_t slash = dir.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
-}
 
 // The settings file the panel names in win.ini, read again on every use.
 std::string SettingsIniPath(platform::ProfileStore& winIni) {
@@ -178,8 +147,6 @@ void PaintTestCard(HWND hwnd, const TvStandIn& tv) {
     ::EndPaint(hwnd, &ps);
 }
 
-bool SentFromOutside() { return ::InSendMessage() != FALSE; }
-
 LRESULT CALLBACK TvWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -190,14 +157,14 @@ LRESULT CALLBACK TvWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
     switch (msg) {
     case WM_COMMAND:
-        tv->log.Append("WM_COMMAND", LOWORD(wParam), lParam, SentFromOutside());
+        tv->log.Append("WM_COMMAND", LOWORD(wParam), lParam);
         OnCommand(hwnd, *tv, LOWORD(wParam), lParam);
         return 0;
     case WM_LBUTTONDBLCLK:
-        tv->log.Append("WM_LBUTTONDBLCLK", static_cast<long long>(wParam), lParam, SentFromOutside());
+        tv->log.Append("WM_LBUTTONDBLCLK", static_cast<long long>(wParam), lParam);
         return 0;
     case WM_CLOSE:
-        tv->log.Append("WM_CLOSE", static_cast<long long>(wParam), lParam, SentFromOutside());
+        tv->log.Append("WM_CLOSE", static_cast<long long>(wParam), lParam);
         ::DestroyWindow(hwnd);
         return 0;
     case WM_PAINT:
@@ -214,7 +181,7 @@ LRESULT CALLBACK TvWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    TvStandIn tv(ProgramDirectory() + "\\video.log");
+    TvStandIn tv;
 
     WNDCLASSA wc{};
     wc.style = CS_DBLCLKS;

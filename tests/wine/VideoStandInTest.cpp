@@ -7,16 +7,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
+#include "tests/wine/DesktopTest.h"
 #include "tests/wine/WineRun.h"
 
 namespace fs = std::filesystem;
@@ -28,32 +26,6 @@ const std::string kTvClass = "Kestrova Zunto";
 const std::string kTvTitle = "Tv";
 const std::string kPanelClass = "Kestrova Glimvale";
 const std::string kPanelTitle = "Panel";
-constexpr int kWmClose = 16;
-constexpr int kWmCommand = 273;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string all = "got:";
-    for (const std::string& l : lines) all += "\n  " + l;
-    return all;
-}
-
-// Polls until check() holds or the time is up; the result of the last check.
-template <typename Check>
-bool Eventually(Check&& check, int timeoutMs = 5000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        if (check()) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return check();
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-}
 
 class VideoStandIn : public testing::Test {
 protected:

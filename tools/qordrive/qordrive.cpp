@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Mixer.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Profile.h"
 
@@ -521,6 +522,50 @@ int ChangeDir(const Args& a) {
     return kOk;
 }
 
+// ---- sound-card mixer --------------------------------------------------------
+
+std::string OptionalId(const std::optional<std::uint32_t>& id) { return id ? std::to_string(*id) : "-"; }
+
+// What the mixer layer makes of the first mixer device: the device count,
+// whether it opens, its name, speaker line and muted source lines, and the
+// results of setting and reading a control (the speaker volume, or control
+// 0 when there is none).  "-" stands for "absent".
+int Mixer(const Args&) {
+    platform::win32::Win32Mixer mixer;
+    Print("devices " + std::to_string(mixer.DeviceCount()));
+    const bool opened = mixer.Open();
+    Print(std::string("open ") + (opened ? "1" : "0"));
+    const auto product = mixer.ProductName();
+    Print("product " + (product ? *product : std::string("-")));
+    const auto speakers = mixer.Speakers();
+    if (speakers) {
+        Print("speakers " + std::to_string(speakers->channels) + " " + OptionalId(speakers->volumeControl) + " " +
+              OptionalId(speakers->bassControl) + " " + OptionalId(speakers->trebleControl));
+    } else {
+        Print("speakers -");
+    }
+    const auto lines = mixer.SourceLinesWithMute();
+    Print("lines " + std::to_string(lines.size()));
+    for (const platform::MixerLine& line : lines) {
+        Print("line " + line.shortName + " " + std::to_string(line.muteControlId));
+    }
+    // The sets write back the value read, so a real device keeps its
+    // volume; without a volume control only the no-device answers are shown.
+    const bool volume = speakers && speakers->volumeControl;
+    if (volume || !opened) {
+        const std::uint32_t control = volume ? *speakers->volumeControl : 0;
+        const auto before = mixer.GetControl(control);
+        Print("get " + OptionalId(before));
+        const std::uint32_t value = before.value_or(0);
+        if (before || !opened) {
+            Print(std::string("set ") + (mixer.SetControl(control, value) ? "1" : "0"));
+            Print(std::string("set-channels ") + (mixer.SetControlChannels(control, {value, value}) ? "1" : "0"));
+            Print(std::string("set-volume ") + (mixer.SetVolume(value) ? "1" : "0"));
+        }
+    }
+    return kOk;
+}
+
 // ---- table -----------------------------------------------------------------
 
 struct Subcommand {
@@ -573,6 +618,7 @@ const Subcommand kSubcommands[] = {
     {"sysdir", 0, "", SystemDir},
     {"cwd", 0, "", CurrentDir},
     {"chdir", 1, "DIRECTORY", ChangeDir},
+    {"mixer", 0, "", Mixer},
 };
 
 int ListUsage() {
