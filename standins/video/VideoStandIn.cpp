@@ -10,7 +10,10 @@
 //     (this TV window has FM);
 //   - 2017 stores the FM frequency in the settings file, [TVTuner] FMChannel;
 //   - 8000 tunes a channel and reports it with 42224;
-//   - 40214 minimizes; WM_CLOSE closes.
+//   - 40214 minimizes; WM_CLOSE closes;
+//   - on its own start it takes the source the panel stored in the settings
+//     file ([ZuntoCrossbar] InputSource) and acknowledges with 40113, as it
+//     does for a source select: the panel started it for that source.
 // Every WM_COMMAND, WM_CLOSE and WM_LBUTTONDBLCLK it receives is appended at
 // once to video.log beside the program, one line each:
 //   <message> <id or wParam> <lParam> <posted|sent>
@@ -80,6 +83,18 @@ void SelectSource(HWND hwnd, TvStandIn& tv, const char* name, bool fm) {
     tv.fm = fm;
     ::InvalidateRect(hwnd, nullptr, TRUE);
     AcknowledgeToPanel(tv);
+}
+
+// The source the panel stored before it started this program.
+void StartWithStoredSource(HWND hwnd, TvStandIn& tv) {
+    platform::win32::PrivateProfile settings(SettingsIniPath(tv.winIni));
+    switch (settings.ReadInt("ZuntoCrossbar", "InputSource", 3)) {
+    case 1: SelectSource(hwnd, tv, "AV-in", false); break;
+    case 2: SelectSource(hwnd, tv, "S-Video", false); break;
+    case 4: SelectSource(hwnd, tv, "Air TV", false); break;
+    case 5: SelectSource(hwnd, tv, "FM radio", true); break;
+    default: SelectSource(hwnd, tv, "Cable TV", false); break;
+    }
 }
 
 void OnCommand(HWND hwnd, TvStandIn& tv, WORD id, LPARAM value) {
@@ -197,6 +212,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (hwnd == nullptr) return 1;
     ::ShowWindow(hwnd, showCommand);
     ::UpdateWindow(hwnd);
+    StartWithStoredSource(hwnd, tv);
 
     MSG m;
     while (::GetMessageA(&m, nullptr, 0, 0) > 0) {
