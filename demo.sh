@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The main job: builds the suite and shows it working.
-# For now: the settings store on a sample settings file, through our own
-# store (native initool) and through the system's functions (win64 initool
-# under Wine), side by side.
+# The main job: builds the suite, installs it into a private Wine prefix
+# (build/demo-prefix) and starts the control panel with the TV window
+# stand-in.  With a display (DISPLAY set and answering) the panel opens
+# there for you to use; without one it runs under an Xvfb of its own, and
+# screenshots are saved under build/screenshots/ and their paths printed.
 set -euo pipefail
 QOR_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cd "$QOR_TOP"
@@ -10,46 +11,55 @@ cd "$QOR_TOP"
 . tools/setup-machine.sh
 qor_install_packages
 
-for preset in native win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$(nproc)" --target initool >/dev/null
-done
+echo "== building"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target qor video qordrive KvTV >/dev/null
 
-demo=$QOR_TOP/build/demo
-rm -rf "$demo" && mkdir -p "$demo/ours" "$demo/system"
-sample=$'[ZuntoCrossbar]\r\nInputSource=4\r\n\r\n[vemla]\r\nAlwaysOnTop=true\r\nCaptureBitRate=1000000000000000000000000000000000000000000000\r\n[AudioProcAmp]\r\nVolumeValue= 128 \r\n'
-printf '%s' "$sample" > "$demo/ours/QorSFile.ini"
-printf '%s' "$sample" > "$demo/system/QorSFile.ini"
-
-trap qor_wine_stop EXIT
-qor_wine_start
-native=$QOR_TOP/build/native/bin/initool
-wine_tool=$QOR_TOP/build/win64/bin/initool.exe
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
-run() {
-  local a b
-  a=$("$native" "$1" "$demo/ours/QorSFile.ini" "${@:2}")
-  "$QOR_TOP/tools/wine/qwine" "$wine_tool" "$1" "$(winpath "$demo/system/QorSFile.ini")" "${@:2}" > "$demo/out.txt"
-  b=$(cat "$demo/out.txt")
-  printf '%-58s ours: %-12s system: %s\n' "initool $*" "${a:-(ok)}" "${b:-(ok)}"
-}
-
-echo "Sample settings file:"; printf '%s' "$sample" | sed 's/\r$//;s/^/    /'
-echo
-run get ZuntoCrossbar InputSource 3 260
-run getint zuntocrossbar inputsource 3
-run get vemla AlwaysOnTop "" 260
-run get vemla CaptureBitRate "" 40
-run getint AudioProcAmp VolumeValue 128
-run set AudioProcAmp VolumeValue 130
-run set TVTuner FMChannel 875
-run delsection vemla
-run get vemla AlwaysOnTop none 260
-echo
-if cmp -s "$demo/ours/QorSFile.ini" "$demo/system/QorSFile.ini"; then
-  echo "Both files are byte-identical after the writes:"
-else
-  echo "The files differ!" >&2; exit 1
+export WINEPREFIX=$QOR_TOP/build/demo-prefix
+own_display=0
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  qor_xvfb_start
+  own_display=1
 fi
-sed 's/\r$/  (CRLF)/;s/^/    /' "$demo/ours/QorSFile.ini"
+cleanup() { qor_wine_stop; [ "$own_display" = 1 ] && qor_xvfb_stop; true; }
+trap cleanup EXIT
+qor_wine_start
+
+echo "== installing into $WINEPREFIX"
+install_dir=$(tools/install-by-hand.sh build/win64/bin)
+echo "   installation directory: $install_dir"
+qwine=tools/wine/qwine
+drive=build/win64/bin/qordrive.exe
+unix_dir="$WINEPREFIX/drive_c/Program Files/TV Drovan"
+
+if [ "$own_display" = 0 ]; then
+  echo "== starting the panel on $DISPLAY (close it from its tray menu, or Ctrl+C here)"
+  "$qwine" -t 86400 "$unix_dir/qor.exe"
+  exit 0
+fi
+
+echo "== starting the panel under Xvfb ($DISPLAY)"
+shots=$QOR_TOP/build/screenshots
+mkdir -p "$shots"
+"$qwine" -t 300 "$unix_dir/qor.exe" >/dev/null 2>&1 &
+qor_pid=$!
+
+# A first start asks for the country: show the dialog, then take its OK.
+if "$qwine" -t 40 "$drive" wait "#32770" - 30000 >/dev/null; then
+  sleep 1
+  import -window root "$shots/demo-country.png"
+  echo "   country dialog: $shots/demo-country.png"
+  "$qwine" -t 20 "$drive" command "#32770" - 1 0 >/dev/null
+fi
+"$qwine" -t 40 "$drive" wait "Kestrova Glimvale" Panel 30000 >/dev/null
+# On a first start the panel waits 6 s for the new TV window before its
+# first channel scan; it paints once that wait is over.
+sleep 8
+import -window root "$shots/demo-panel.png"
+echo "   panel: $shots/demo-panel.png"
+echo "   settings written by the panel:"
+sed 's/\r$//;s/^/      /' "$unix_dir/QorSFile.ini" | head -n 20
+echo "      ..."
+"$qwine" -t 20 "$drive" command "Kestrova Glimvale" Panel 32772 0 >/dev/null || true
+wait "$qor_pid" || true
+echo "== done"
