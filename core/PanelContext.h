@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "channels/FreqLibrary.h"
 #include "core/MixerControl.h"
@@ -72,6 +73,7 @@ struct PanelContext {
     PanelSession& s;
     platform::ProfileStore& settings;  // QorSFile.ini
     platform::ProfileStore& panelIni;  // QorPFile.ini
+    std::string panelIniPath;          // its path, for whole-file reads
     platform::ProfileStore& winIni;
     tvlink::TvLink tv;
 

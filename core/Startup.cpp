@@ -55,6 +55,7 @@ int RunPanel(PanelServices& services, PanelSession& session) {
 
     PanelContext ctx(services, session, *settings, *panelIni);
     ctx.power = &power;
+    ctx.panelIniPath = paths.panel;
     ctx.library = library.get();
     ctx.countryCount = library->CountryCount();  // step 7
     services.parts.Bind(ctx);
