@@ -24,7 +24,7 @@
 
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Profile.h"
-#include "standins/common/StandInLog.h"
+#include "standins/common/StandInWindow.h"
 
 namespace {
 
@@ -66,6 +66,10 @@ struct TvStandIn {
     bool fm = false;
     long long channel = 0;
     long long fmFrequency = 0;  // 100 kHz units
+
+    void OnCommand(HWND hwnd, WORD id, LPARAM value);
+    void Paint(HWND hwnd);
+    bool OnOther(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 // The settings file the panel names in win.ini, read again on every use.
@@ -97,7 +101,8 @@ void StartWithStoredSource(HWND hwnd, TvStandIn& tv) {
     }
 }
 
-void OnCommand(HWND hwnd, TvStandIn& tv, WORD id, LPARAM value) {
+void TvStandIn::OnCommand(HWND hwnd, WORD id, LPARAM value) {
+    TvStandIn& tv = *this;
     switch (id) {
     case kSelectAvIn: SelectSource(hwnd, tv, "AV-in", false); break;
     case kSelectSVideo: SelectSource(hwnd, tv, "S-Video", false); break;
@@ -130,7 +135,8 @@ void OnCommand(HWND hwnd, TvStandIn& tv, WORD id, LPARAM value) {
     }
 }
 
-void PaintTestCard(HWND hwnd, const TvStandIn& tv) {
+void TvStandIn::Paint(HWND hwnd) {
+    const TvStandIn& tv = *this;
     PAINTSTRUCT ps;
     const HDC dc = ::BeginPaint(hwnd, &ps);
     RECT client;
@@ -162,62 +168,16 @@ void PaintTestCard(HWND hwnd, const TvStandIn& tv) {
     ::EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK TvWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* tv = reinterpret_cast<TvStandIn*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (tv == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-
-    switch (msg) {
-    case WM_COMMAND:
-        tv->log.Append("WM_COMMAND", LOWORD(wParam), lParam);
-        OnCommand(hwnd, *tv, LOWORD(wParam), lParam);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        tv->log.Append("WM_LBUTTONDBLCLK", static_cast<long long>(wParam), lParam);
-        return 0;
-    case WM_CLOSE:
-        tv->log.Append("WM_CLOSE", static_cast<long long>(wParam), lParam);
-        ::DestroyWindow(hwnd);
-        return 0;
-    case WM_PAINT:
-        PaintTestCard(hwnd, *tv);
-        return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
-    default:
-        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+bool TvStandIn::OnOther(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_LBUTTONDBLCLK) return false;
+    log.Append("WM_LBUTTONDBLCLK", static_cast<long long>(wParam), lParam);
+    return true;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     TvStandIn tv;
-
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = TvWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    if (!::RegisterClassA(&wc)) return 1;
-
-    const HWND hwnd = ::CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 336,
-                                        278, nullptr, nullptr, instance, &tv);
-    if (hwnd == nullptr) return 1;
-    ::ShowWindow(hwnd, showCommand);
-    ::UpdateWindow(hwnd);
-    StartWithStoredSource(hwnd, tv);
-
-    MSG m;
-    while (::GetMessageA(&m, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&m);
-        ::DispatchMessageA(&m);
-    }
-    return static_cast<int>(m.wParam);
+    return standins::RunStandInWindow(instance, showCommand, {kClassName, kTitle, 336, 278, CS_DBLCLKS}, tv,
+                                      [&](HWND hwnd) { StartWithStoredSource(hwnd, tv); });
 }

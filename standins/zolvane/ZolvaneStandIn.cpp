@@ -17,7 +17,7 @@
 #include <string>
 
 #include "platform/win32/Win32Platform.h"
-#include "standins/common/StandInLog.h"
+#include "standins/common/StandInWindow.h"
 
 namespace {
 
@@ -46,13 +46,17 @@ struct PlaybackStandIn {
     const char* state = "stopped";
     long long position = 0;
     long long startHour = 0, startMinute = 0, startSecond = 0;
+
+    void OnCommand(HWND hwnd, WORD id, LPARAM value);
+    void Paint(HWND hwnd);
 };
 
 void Acknowledge(PlaybackStandIn& p) {
     p.windows.Post(p.windows.Find(standins::kPanelClass, standins::kPanelTitle), WM_COMMAND, kAcknowledge, 0);
 }
 
-void OnCommand(HWND hwnd, PlaybackStandIn& p, WORD id, LPARAM value) {
+void PlaybackStandIn::OnCommand(HWND hwnd, WORD id, LPARAM value) {
+    PlaybackStandIn& p = *this;
     switch (id) {
     case kPlay: p.state = "playing"; break;
     case kStop: p.state = "stopped"; p.position = 0; break;
@@ -70,7 +74,8 @@ void OnCommand(HWND hwnd, PlaybackStandIn& p, WORD id, LPARAM value) {
     if (id != kStartSecond && id != kStartMinute && id != kStartHour) Acknowledge(p);
 }
 
-void Paint(HWND hwnd, const PlaybackStandIn& p) {
+void PlaybackStandIn::Paint(HWND hwnd) {
+    const PlaybackStandIn& p = *this;
     PAINTSTRUCT ps;
     const HDC dc = ::BeginPaint(hwnd, &ps);
     RECT client;
@@ -85,57 +90,9 @@ void Paint(HWND hwnd, const PlaybackStandIn& p) {
     ::EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK PlaybackWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* p = reinterpret_cast<PlaybackStandIn*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (p == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-
-    switch (msg) {
-    case WM_COMMAND:
-        p->log.Append("WM_COMMAND", LOWORD(wParam), lParam);
-        OnCommand(hwnd, *p, LOWORD(wParam), lParam);
-        return 0;
-    case WM_CLOSE:
-        p->log.Append("WM_CLOSE", static_cast<long long>(wParam), lParam);
-        ::DestroyWindow(hwnd);
-        return 0;
-    case WM_PAINT:
-        Paint(hwnd, *p);
-        return 0;
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
-    default:
-        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     PlaybackStandIn playback;
-
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PlaybackWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    if (!::RegisterClassA(&wc)) return 1;
-
-    const HWND hwnd = ::CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 320,
-                                        120, nullptr, nullptr, instance, &playback);
-    if (hwnd == nullptr) return 1;
-    ::ShowWindow(hwnd, showCommand);
-    ::UpdateWindow(hwnd);
-
-    MSG m;
-    while (::GetMessageA(&m, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&m);
-        ::DispatchMessageA(&m);
-    }
-    return static_cast<int>(m.wParam);
+    return standins::RunStandInWindow(instance, showCommand, {kClassName, kTitle, 320, 120}, playback, [](HWND) {});
 }
