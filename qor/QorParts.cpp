@@ -1,6 +1,7 @@
 #include "qor/QorParts.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstring>
 
@@ -10,7 +11,6 @@ namespace qor {
 namespace {
 
 constexpr UINT kTrayId = 108;
-constexpr UINT kTrayMessage = 2024;
 
 INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -30,22 +30,75 @@ INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
+skin::ModeLabel ModeLabelOf(core::LcdLabel label) {
+    switch (label) {
+        case core::LcdLabel::Fm: return skin::ModeLabel::Fm;
+        case core::LcdLabel::VideoIn: return skin::ModeLabel::VideoIn;
+        default: return skin::ModeLabel::Channel;
+    }
+}
+
 }  // namespace
 
 QorParts::~QorParts() { RemoveTrayIcon(); }
 
-void QorParts::LoadPanelLayout() {
-    layout_.Load(ctx_->panelIni);
-    ctx_->s.SkinNumber = layout_.SkinNumber();
-    texts_.Load(ctx_->panelIni, layout_.SkinNumber());
+void QorParts::Bind(core::PanelContext& ctx) {
+    ctx_ = &ctx;
+    const skin::SkinServices services{ctx.panelIni, ctx.winIni, ctx.settings, graphics_,  view_,
+                                      region_,      tooltips_,  ctx.windows,  ctx.timers, ctx.clock};
+    skin_ = std::make_unique<skin::PanelSkin>(services, ctx.s);
+    pointer_ = std::make_unique<SkinPointerParts>(*skin_);
+    events_ = std::make_unique<core::PanelEvents>(ctx, *pointer_, view_);
 }
 
-void QorParts::LoadMovedButtons(int mode) { layout_.LoadMovedButtons(ctx_->panelIni, mode); }
+skin::PanelSkin& QorParts::Skin() {
+    if (view_.Window() == nullptr && host_.Panel() != nullptr) {
+        view_.SetWindow(host_.Panel());
+        skin_->SetPanelWindow(reinterpret_cast<platform::WindowId>(host_.Panel()));
+    }
+    return *skin_;
+}
+
+// --- Layout and skin ---------------------------------------------------------------
+
+void QorParts::LoadPanelLayout() { Skin().LoadPanelLayout(); }
+void QorParts::LoadMovedButtons(int mode) { Skin().LoadMovedButtons(mode); }
 
 core::PanelSize QorParts::BasePanelSize() {
-    const skin::Size size = layout_.StateSize(skin::kStateBase);
+    const skin::Size size = Skin().BasePanelSize();
     return {size.w, size.h};
 }
+
+void QorParts::ApplyRegion(int state) { Skin().ApplyRegion(state); }
+void QorParts::LoadSkin(int state) { Skin().LoadSkin(state); }
+void QorParts::CreateTooltips() { Skin().CreateTooltips(); }
+void QorParts::RecreateTooltips() { Skin().RecreateTooltips(); }
+void QorParts::SetChannelTooltips(const std::string& down, const std::string& up) {
+    Skin().SetChannelTooltips(down, up);
+}
+void QorParts::ChangeSkin() { Skin().ChangeSkin(); }
+void QorParts::ReleaseSkin() { Skin().ReleaseSkin(); }
+void QorParts::DestroyTooltipWindow() { Skin().DestroyTooltips(); }
+
+// --- LCD -------------------------------------------------------------------------------
+
+void QorParts::DrawVolumeBar() { Skin().DrawVolumeBar(); }
+void QorParts::DrawMuteButton(bool muted) { Skin().DrawMuteButton(muted); }
+void QorParts::DrawModeLabel(core::LcdLabel label) { Skin().DrawModeLabel(ModeLabelOf(label)); }
+void QorParts::DrawSourceIndicator(core::Source source) {
+    Skin().DrawSourceIndicator(skin::IndicatorForInputSource(static_cast<int>(source)));
+}
+void QorParts::DrawChannelNumber(int channel) { Skin().DrawChannelNumber(channel); }
+void QorParts::DrawFmFrequency(int frequency) { Skin().DrawFmFrequency(frequency); }
+void QorParts::DrawClock() { Skin().DrawClock(); }
+void QorParts::DrawCaptureTime(int seconds) { Skin().DrawCaptureTime(seconds); }
+void QorParts::DrawFileSize(int value) { Skin().DrawFileSize(value); }
+void QorParts::RepaintPanel() {
+    Skin();
+    view_.Repaint();
+}
+
+// --- Tray icon and About box ---------------------------------------------------------------
 
 void QorParts::AddTrayIcon() {
     NOTIFYICONDATAA nid{};
@@ -53,9 +106,9 @@ void QorParts::AddTrayIcon() {
     nid.hWnd = host_.Panel();
     nid.uID = kTrayId;
     nid.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-    nid.uCallbackMessage = kTrayMessage;
+    nid.uCallbackMessage = core::kTrayMessage;
     nid.hIcon = LoadIconA(host_.Instance(), MAKEINTRESOURCEA(IDI_TRAY));
-    const std::string& tip = texts_.Text("IDS_PRODUCT");
+    const std::string& tip = Skin().Texts().Text(skin::TextGroup::Tray, "IDS_PRODUCT");
     std::strncpy(nid.szTip, tip.c_str(), 63);  // the tip holds 63 characters
     nid.szTip[63] = '\0';
     trayAdded_ = Shell_NotifyIconA(NIM_ADD, &nid) != FALSE;
@@ -73,59 +126,71 @@ void QorParts::RemoveTrayIcon() {
 
 void QorParts::ShowAboutBox() {
     DialogBoxParamA(host_.Instance(), MAKEINTRESOURCEA(IDD_ABOUT), host_.Panel(), AboutProc,
-                    reinterpret_cast<LPARAM>(&texts_));
+                    reinterpret_cast<LPARAM>(&Skin().Texts()));
 }
 
-bool QorParts::Handle(HWND w, UINT msg, WPARAM, LPARAM, LRESULT& result) {
+// --- Window messages ------------------------------------------------------------------------
+
+void QorParts::ButtonRepeatTimer() { events_->RepeatTimer(); }
+
+bool QorParts::Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (!skin_) return false;
+    if (view_.Window() == nullptr) {
+        view_.SetWindow(w);
+        skin_->SetPanelWindow(reinterpret_cast<platform::WindowId>(w));
+    }
+    result = 0;
     switch (msg) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
-            FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
-            EndPaint(w, &ps);
-            result = 0;
+            platform::win32::Win32PanelView::PaintScope paint(view_, w);
+            skin_->Paint();
             return true;
         }
+        case WM_MOUSEMOVE:
+            if (!trackingLeave_) {
+                // A jump of the pointer onto another program's window brings
+                // no move here even with the capture: ask to be told.
+                TRACKMOUSEEVENT track{};
+                track.cbSize = sizeof track;
+                track.dwFlags = TME_LEAVE;
+                track.hwndTrack = w;
+                trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+            }
+            events_->MouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), (wp & MK_LBUTTON) != 0);
+            return true;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            events_->PointerLeft();
+            return true;
+        case WM_LBUTTONDOWN:
+            events_->ButtonDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            return true;
+        case WM_LBUTTONUP:
+            events_->ButtonUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            return true;
+        case WM_KEYDOWN:
+            events_->KeyDown(static_cast<int>(wp));
+            return true;
+        case core::kTrayMessage:
+            events_->Tray(lp);
+            return true;
         case WM_QUERYNEWPALETTE:
         case WM_PALETTECHANGED:
-            result = 0;  // the skin keeps no palette
-            return true;
+            return true;  // the skin keeps no palette
         default:
             return false;
     }
 }
 
-// The windows beside the panel (file list, channel list) and the tooltip
-// window are not created by this program yet, so there is none to destroy.
+// The windows beside the panel (file list, channel list) are not created by
+// this program yet, so there is none to destroy.
 void QorParts::DestroyFileListWindow() {}
-void QorParts::DestroyTooltipWindow() {}
 void QorParts::DestroyChannelListWindow() {}
 
 // --- Not carried by the program yet --------------------------------------
-// Skin bitmaps, window region, tooltips and the LCD (the skin subsystem's
-// Win32 surfaces), channel switching, scanning, recording and playback, the
-// settings dialogs and the captured files.  The core still applies every
-// gate and state change around these calls.
-void QorParts::ApplyRegion(int) {}
-void QorParts::LoadSkin(int) {}
-void QorParts::CreateTooltips() {}
-void QorParts::RecreateTooltips() {}
-void QorParts::SetChannelTooltips(const std::string& down, const std::string& up) {
-    layout_.SetTooltip(12, down);
-    layout_.SetTooltip(13, up);
-}
-void QorParts::ChangeSkin() {}
-void QorParts::ReleaseSkin() {}
-void QorParts::DrawVolumeBar() {}
-void QorParts::DrawMuteButton(bool) {}
-void QorParts::DrawModeLabel(core::LcdLabel) {}
-void QorParts::DrawSourceIndicator(core::Source) {}
-void QorParts::DrawChannelNumber(int) {}
-void QorParts::DrawFmFrequency(int) {}
-void QorParts::DrawClock() {}
-void QorParts::DrawCaptureTime(int) {}
-void QorParts::DrawFileSize(int) {}
-void QorParts::RepaintPanel() { InvalidateRect(host_.Panel(), nullptr, FALSE); }
+// Channel switching, scanning, recording and playback, the settings dialogs
+// and the captured files.  The core still applies every gate and state
+// change around these calls.
 void QorParts::ChannelStep(bool) {}
 void QorParts::FmStep(bool) {}
 void QorParts::DigitEntry(int) {}
@@ -153,6 +218,5 @@ void QorParts::StoreRecordPageValue(std::uint16_t, std::intptr_t) {}
 void QorParts::FileListCommand(std::uint16_t) {}
 void QorParts::ToggleFileList() {}
 void QorParts::AddCapturedFile() {}
-void QorParts::ButtonRepeatTimer() {}
 
 }  // namespace qor

@@ -1,24 +1,32 @@
-// The panel program's own parts behind the core: the skin's layout and
-// texts, the tray icon and the About box.  Operations of features that the
-// program does not carry yet are listed at the end of QorParts.cpp.
+// The panel program's own parts behind the core: the skin (layout, pictures,
+// shape, tooltips, LCD) on GDI, the mouse, keys and tray icon, and the
+// About box.  Operations of features that the program does not carry yet
+// are listed at the end of QorParts.cpp.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/PanelContext.h"
+#include "core/PanelEvents.h"
 #include "core/PanelParts.h"
+#include "platform/win32/Win32Graphics.h"
+#include "platform/win32/Win32PanelView.h"
+#include "platform/win32/Win32Region.h"
+#include "platform/win32/Win32Tooltips.h"
+#include "qor/SkinPointerParts.h"
 #include "qor/Win32PanelHost.h"
-#include "skin/PanelLayout.h"
-#include "skin/TextStore.h"
+#include "skin/PanelSkin.h"
 
 namespace qor {
 
 class QorParts final : public core::PanelParts, public Win32PanelHost::Extra {
 public:
-    explicit QorParts(Win32PanelHost& host) : host_(host) {}
+    explicit QorParts(Win32PanelHost& host) : host_(host), view_(host.Instance()) {}
     ~QorParts() override;
 
-    void Bind(core::PanelContext& ctx) override { ctx_ = &ctx; }
+    void Bind(core::PanelContext& ctx) override;
 
     void LoadPanelLayout() override;
     void LoadMovedButtons(int mode) override;
@@ -85,15 +93,24 @@ public:
 
     void ButtonRepeatTimer() override;
 
-    // Window messages besides the core's: painting and the tray.
+    // Window messages besides the core's: painting, the mouse, keys and tray.
     bool Handle(HWND w, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
+    // The skin, attached to the panel window as soon as it exists.
+    skin::PanelSkin& Skin();
+
     Win32PanelHost& host_;
     core::PanelContext* ctx_ = nullptr;
-    skin::PanelLayout layout_;
-    skin::TextStore texts_;
+    platform::win32::Win32Graphics graphics_;
+    platform::win32::Win32PanelView view_;
+    platform::win32::Win32Region region_;
+    platform::win32::Win32Tooltips tooltips_;
+    std::unique_ptr<skin::PanelSkin> skin_;
+    std::unique_ptr<SkinPointerParts> pointer_;
+    std::unique_ptr<core::PanelEvents> events_;
     bool trayAdded_ = false;
+    bool trackingLeave_ = false;  // WM_MOUSELEAVE asked for
 };
 
 }  // namespace qor
