@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/win32/Handles.h"
 #include "qor/resource.h"
 
 namespace qor {
@@ -30,6 +31,19 @@ INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
+// The whole text of a file, or nothing when it cannot be read.
+std::string ReadWholeFile(const std::string& path) {
+    platform::win32::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string text;
+    if (!file) return text;
+    char buf[65536];
+    DWORD n = 0;
+    while (ReadFile(file.get(), buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
+    return text;
+}
+
 skin::ModeLabel ModeLabelOf(core::LcdLabel label) {
     switch (label) {
         case core::LcdLabel::Fm: return skin::ModeLabel::Fm;
@@ -44,11 +58,20 @@ QorParts::~QorParts() { RemoveTrayIcon(); }
 
 void QorParts::Bind(core::PanelContext& ctx) {
     ctx_ = &ctx;
-    const skin::SkinServices services{ctx.panelIni, ctx.winIni, ctx.settings, graphics_,  view_,
+    // A layout load, a skin load and a region read hundreds of keys of the
+    // panel INI: each reads the file once and takes the keys from that text.
+    panelIni_ = std::make_unique<platform::ini::SnapshotProfile>(
+        ctx.panelIni, [path = ctx.panelIniPath] { return ReadWholeFile(path); });
+    const skin::SkinServices services{*panelIni_, ctx.winIni, ctx.settings, graphics_,  view_,
                                       region_,      tooltips_,  ctx.windows,  ctx.timers, ctx.clock};
     skin_ = std::make_unique<skin::PanelSkin>(services, ctx.s);
     pointer_ = std::make_unique<SkinPointerParts>(*skin_);
     events_ = std::make_unique<core::PanelEvents>(ctx, *pointer_, view_);
+}
+
+skin::PanelSkin& QorParts::FreshSkin() {
+    panelIni_->Refresh();
+    return Skin();
 }
 
 skin::PanelSkin& QorParts::Skin() {
@@ -61,22 +84,22 @@ skin::PanelSkin& QorParts::Skin() {
 
 // --- Layout and skin ---------------------------------------------------------------
 
-void QorParts::LoadPanelLayout() { Skin().LoadPanelLayout(); }
-void QorParts::LoadMovedButtons(int mode) { Skin().LoadMovedButtons(mode); }
+void QorParts::LoadPanelLayout() { FreshSkin().LoadPanelLayout(); }
+void QorParts::LoadMovedButtons(int mode) { FreshSkin().LoadMovedButtons(mode); }
 
 core::PanelSize QorParts::BasePanelSize() {
     const skin::Size size = Skin().BasePanelSize();
     return {size.w, size.h};
 }
 
-void QorParts::ApplyRegion(int state) { Skin().ApplyRegion(state); }
-void QorParts::LoadSkin(int state) { Skin().LoadSkin(state); }
-void QorParts::CreateTooltips() { Skin().CreateTooltips(); }
-void QorParts::RecreateTooltips() { Skin().RecreateTooltips(); }
+void QorParts::ApplyRegion(int state) { FreshSkin().ApplyRegion(state); }
+void QorParts::LoadSkin(int state) { FreshSkin().LoadSkin(state); }
+void QorParts::CreateTooltips() { FreshSkin().CreateTooltips(); }
+void QorParts::RecreateTooltips() { FreshSkin().RecreateTooltips(); }
 void QorParts::SetChannelTooltips(const std::string& down, const std::string& up) {
-    Skin().SetChannelTooltips(down, up);
+    FreshSkin().SetChannelTooltips(down, up);
 }
-void QorParts::ChangeSkin() { Skin().ChangeSkin(); }
+void QorParts::ChangeSkin() { FreshSkin().ChangeSkin(); }
 void QorParts::ReleaseSkin() { Skin().ReleaseSkin(); }
 void QorParts::DestroyTooltipWindow() { Skin().DestroyTooltips(); }
 

@@ -11,6 +11,7 @@
 #include "core/PanelContext.h"
 #include "core/PanelEvents.h"
 #include "core/PanelParts.h"
+#include "platform/ini/SnapshotProfile.h"
 #include "platform/win32/Win32Graphics.h"
 #include "platform/win32/Win32PanelView.h"
 #include "platform/win32/Win32Region.h"
@@ -99,6 +100,9 @@ public:
 private:
     // The skin, attached to the panel window as soon as it exists.
     skin::PanelSkin& Skin();
+    // The same, after taking a fresh copy of the panel INI for the reads
+    // that follow.
+    skin::PanelSkin& FreshSkin();
 
     Win32PanelHost& host_;
     core::PanelContext* ctx_ = nullptr;
@@ -106,6 +110,7 @@ private:
     platform::win32::Win32PanelView view_;
     platform::win32::Win32Region region_;
     platform::win32::Win32Tooltips tooltips_;
+    std::unique_ptr<platform::ini::SnapshotProfile> panelIni_;
     std::unique_ptr<skin::PanelSkin> skin_;
     std::unique_ptr<SkinPointerParts> pointer_;
     std::unique_ptr<core::PanelEvents> events_;
