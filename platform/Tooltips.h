@@ -36,7 +36,7 @@ public:
     // `owner` with subclassing so that it sees the owner's mouse messages,
     // sets the three delays and activates it.  Returns the tooltip window,
     // or 0 when it could not be created.
-    virtual WindowId Create(WindowId owner, const TooltipSpec& spec) = 0;
+    virtual WindowId Create(WindowId owner, const TooltipSpec& plan) = 0;
     virtual void Destroy(WindowId tooltip) = 0;  // DestroyWindow
 };
 

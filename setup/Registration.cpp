@@ -45,12 +45,12 @@ std::int32_t CreateShellLink(platform::ShellLinks& links, const std::string& tar
     // would save the link under another file.
     constexpr std::int32_t kInvalidArgument = static_cast<std::int32_t>(0x80070057u);
     if (linkFile.size() >= 260) return kInvalidArgument;
-    platform::ShellLinkSpec spec;
-    spec.target = target;
-    spec.description = description;
-    spec.workingDirectory = workingDirectory;
-    spec.hotkey = kShortcutHotkey;
-    return links.Create(linkFile, spec);
+    platform::ShellLinkSpec plan;
+    plan.target = target;
+    plan.description = description;
+    plan.workingDirectory = workingDirectory;
+    plan.hotkey = kShortcutHotkey;
+    return links.Create(linkFile, plan);
 }
 
 void ProgramManagerGroup(SetupServices& s, const std::string& directory, int deleteGroup,

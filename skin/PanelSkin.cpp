@@ -67,13 +67,13 @@ SourceIndicator IndicatorForInputSource(int inputSource) {
 }
 
 platform::TooltipSpec BuildTooltips(const PanelLayout& layout) {
-    platform::TooltipSpec spec;
-    spec.tools.reserve(kButtonCount);
+    platform::TooltipSpec plan;
+    plan.tools.reserve(kButtonCount);
     for (int i = 0; i < kButtonCount; ++i) {
         const Rect r = layout.ButtonRect(i);
-        spec.tools.push_back({static_cast<unsigned>(i), {r.x, r.y, r.w, r.h}, layout.Button(i).tooltip});
+        plan.tools.push_back({static_cast<unsigned>(i), {r.x, r.y, r.w, r.h}, layout.Button(i).tooltip});
     }
-    return spec;
+    return plan;
 }
 
 PanelSkin::PanelSkin(const SkinServices& services, core::PanelSession& session)

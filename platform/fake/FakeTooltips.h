@@ -10,11 +10,11 @@ namespace platform::fake {
 
 class FakeTooltips final : public TooltipControl {
 public:
-    WindowId Create(WindowId owner, const TooltipSpec& spec) override {
+    WindowId Create(WindowId owner, const TooltipSpec& plan) override {
         ++created_;
         if (fail_) return 0;
         const WindowId id = next_++;
-        live_[id] = Entry{owner, spec};
+        live_[id] = Entry{owner, plan};
         return id;
     }
     void Destroy(WindowId tooltip) override {
@@ -25,7 +25,7 @@ public:
     void FailCreate(bool fail) { fail_ = fail; }
     bool Exists(WindowId tooltip) const { return live_.count(tooltip) != 0; }
     std::size_t LiveCount() const { return live_.size(); }
-    const TooltipSpec& Spec(WindowId tooltip) const { return live_.at(tooltip).spec; }
+    const TooltipSpec& Tips(WindowId tooltip) const { return live_.at(tooltip).plan; }
     WindowId Owner(WindowId tooltip) const { return live_.at(tooltip).owner; }
     int Created() const { return created_; }
     int Destroyed() const { return destroyed_; }
@@ -33,7 +33,7 @@ public:
 private:
     struct Entry {
         WindowId owner = 0;
-        TooltipSpec spec;
+        TooltipSpec plan;
     };
     std::map<WindowId, Entry> live_;
     WindowId next_ = 0x7000;

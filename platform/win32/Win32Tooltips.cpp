@@ -16,7 +16,7 @@ void RegisterCommonControls() {
 
 }  // namespace
 
-WindowId Win32Tooltips::Create(WindowId ownerId, const TooltipSpec& spec) {
+WindowId Win32Tooltips::Create(WindowId ownerId, const TooltipSpec& plan) {
     RegisterCommonControls();
     HWND owner = reinterpret_cast<HWND>(ownerId);
     HWND tip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -25,7 +25,7 @@ WindowId Win32Tooltips::Create(WindowId ownerId, const TooltipSpec& spec) {
     if (tip == nullptr) return 0;
     ::SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    for (const Tool& tool : spec.tools) {
+    for (const Tool& tool : plan.tools) {
         TOOLINFOA ti{};
         // The size every version of the control knows.
         ti.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -36,9 +36,9 @@ WindowId Win32Tooltips::Create(WindowId ownerId, const TooltipSpec& spec) {
         ti.lpszText = const_cast<char*>(tool.text.c_str());  // the control keeps its own copy
         ::SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
-    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(spec.initialDelayMs, 0));
-    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(spec.autoPopMs, 0));
-    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(spec.reshowMs, 0));
+    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(plan.initialDelayMs, 0));
+    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(plan.autoPopMs, 0));
+    ::SendMessageA(tip, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(plan.reshowMs, 0));
     ::SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
     return reinterpret_cast<WindowId>(tip);
 }

@@ -7,7 +7,7 @@ namespace platform::win32 {
 
 class Win32Tooltips final : public TooltipControl {
 public:
-    WindowId Create(WindowId owner, const TooltipSpec& spec) override;
+    WindowId Create(WindowId owner, const TooltipSpec& plan) override;
     void Destroy(WindowId tooltip) override;
 };
 

@@ -201,15 +201,15 @@ TEST(SkinTooltips, OneToolPerButtonWithItsRectangleTextAndTheDelays) {
     SkinWorld w;
     w.Create();
     ASSERT_NE(w.session.TooltipWindow, 0u);
-    const platform::TooltipSpec& spec = w.tooltips.Spec(w.session.TooltipWindow);
+    const platform::TooltipSpec& plan = w.tooltips.Tips(w.session.TooltipWindow);
     EXPECT_EQ(w.tooltips.Owner(w.session.TooltipWindow), w.panel);
-    ASSERT_EQ(spec.tools.size(), 48u);
-    EXPECT_EQ(spec.tools[13].id, 13u);
-    EXPECT_EQ(spec.tools[13].rect, (platform::ToolRect{452, 26, 20, 30}));
-    EXPECT_EQ(spec.tools[13].text, "Channel up");
-    EXPECT_EQ(spec.initialDelayMs, 1000);
-    EXPECT_EQ(spec.autoPopMs, 2500);
-    EXPECT_EQ(spec.reshowMs, 1000);
+    ASSERT_EQ(plan.tools.size(), 48u);
+    EXPECT_EQ(plan.tools[13].id, 13u);
+    EXPECT_EQ(plan.tools[13].rect, (platform::ToolRect{452, 26, 20, 30}));
+    EXPECT_EQ(plan.tools[13].text, "Channel up");
+    EXPECT_EQ(plan.initialDelayMs, 1000);
+    EXPECT_EQ(plan.autoPopMs, 2500);
+    EXPECT_EQ(plan.reshowMs, 1000);
 }
 
 TEST(SkinTooltips, RecreatingReplacesTheWindowAndFollowsTheButtons) {
@@ -221,11 +221,11 @@ TEST(SkinTooltips, RecreatingReplacesTheWindowAndFollowsTheButtons) {
     w.skin.RecreateTooltips();
     EXPECT_FALSE(w.tooltips.Exists(first));
     EXPECT_EQ(w.tooltips.LiveCount(), 1u);
-    const platform::TooltipSpec& spec = w.tooltips.Spec(w.session.TooltipWindow);
-    EXPECT_EQ(spec.tools[13].rect, (platform::ToolRect{452 + 96, 26, 20, 30}));
-    EXPECT_EQ(spec.tools[13].text, "Frequency Up");
-    EXPECT_EQ(spec.tools[12].text, "Frequency Down");
-    EXPECT_EQ(spec.tools[45].rect, (platform::ToolRect{0, 0, 18, 18}));
+    const platform::TooltipSpec& plan = w.tooltips.Tips(w.session.TooltipWindow);
+    EXPECT_EQ(plan.tools[13].rect, (platform::ToolRect{452 + 96, 26, 20, 30}));
+    EXPECT_EQ(plan.tools[13].text, "Frequency Up");
+    EXPECT_EQ(plan.tools[12].text, "Frequency Down");
+    EXPECT_EQ(plan.tools[45].rect, (platform::ToolRect{0, 0, 18, 18}));
 }
 
 TEST(SkinTooltips, WithoutATooltipWindowNothingIsRecreated) {
@@ -422,9 +422,9 @@ TEST(SkinChange, TheLcdKeepsVolumeMuteFaceChannelAndFmTooltips) {
     w.session.FmMode = 1;
     w.session.FmFrequency = 1080;
     w.skin.ChangeSkin();
-    const platform::TooltipSpec& spec = w.tooltips.Spec(w.session.TooltipWindow);
-    EXPECT_EQ(spec.tools[kBtnChUp].text, "Frequency Up");
-    EXPECT_EQ(spec.tools[kBtnChDown].text, "Frequency Down");
+    const platform::TooltipSpec& plan = w.tooltips.Tips(w.session.TooltipWindow);
+    EXPECT_EQ(plan.tools[kBtnChUp].text, "Frequency Up");
+    EXPECT_EQ(plan.tools[kBtnChDown].text, "Frequency Down");
 }
 
 }  // namespace

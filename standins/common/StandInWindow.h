@@ -60,18 +60,18 @@ LRESULT CALLBACK StandInWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 // Registers the class, creates and shows the window, calls started(hwnd)
 // and runs the loop; the exit code, or 1 when the window could not be made.
 template <typename State, typename Started>
-int RunStandInWindow(HINSTANCE instance, int showCommand, const WindowSpec& spec, State& state, Started&& started) {
+int RunStandInWindow(HINSTANCE instance, int showCommand, const WindowSpec& plan, State& state, Started&& started) {
     WNDCLASSA wc{};
-    wc.style = spec.classStyle;
+    wc.style = plan.classStyle;
     wc.lpfnWndProc = StandInWindowProc<State>;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = spec.className;
+    wc.lpszClassName = plan.className;
     if (!::RegisterClassA(&wc)) return 1;
 
-    const HWND hwnd = ::CreateWindowExA(0, spec.className, spec.title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, spec.width, spec.height, nullptr, nullptr, instance, &state);
+    const HWND hwnd = ::CreateWindowExA(0, plan.className, plan.title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, plan.width, plan.height, nullptr, nullptr, instance, &state);
     if (hwnd == nullptr) return 1;
     ::ShowWindow(hwnd, showCommand);
     ::UpdateWindow(hwnd);
