@@ -48,10 +48,13 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-class WelcomePage final : public WizardPage {
+// A page whose logic takes the page events as they come (Welcome, License).
+template <typename Logic>
+class PlainPage final : public WizardPage {
 public:
-    explicit WelcomePage(platform::SetupDialogs& dialogs) : dialogs_(dialogs) {}
-    int DialogId() const override { return CWelcomeDlg::kDialogId; }
+    template <typename... Args>
+    explicit PlainPage(platform::SetupDialogs& dialogs, Args&... args) : logic_(args...), dialogs_(dialogs) {}
+    int DialogId() const override { return Logic::kDialogId; }
     void OnInitDialog(HWND page) override {
         Win32DialogView view(page);
         logic_.OnInitDialog(view);
@@ -67,30 +70,7 @@ public:
     bool OnQueryCancel() override { return logic_.OnQueryCancel(dialogs_); }
 
 private:
-    CWelcomeDlg logic_;
-    platform::SetupDialogs& dialogs_;
-};
-
-class LicensePage final : public WizardPage {
-public:
-    LicensePage(platform::StringTable& strings, platform::SetupDialogs& dialogs) : logic_(strings), dialogs_(dialogs) {}
-    int DialogId() const override { return CLicenseDlg::kDialogId; }
-    void OnInitDialog(HWND page) override {
-        Win32DialogView view(page);
-        logic_.OnInitDialog(view);
-    }
-    void OnSetActive(HWND sheet) override {
-        Win32WizardSheet s(sheet);
-        logic_.OnSetActive(s);
-    }
-    void OnKillActive(HWND sheet) override {
-        Win32WizardSheet s(sheet);
-        logic_.OnKillActive(s);
-    }
-    bool OnQueryCancel() override { return logic_.OnQueryCancel(dialogs_); }
-
-private:
-    CLicenseDlg logic_;
+    Logic logic_;
     platform::SetupDialogs& dialogs_;
 };
 
@@ -287,8 +267,8 @@ bool RunDirectoryChooser(HINSTANCE module, HWND owner, DirectoryChooser& chooser
 
 int Win32InstallFlowUi::RunInstallWizard() {
     int result = 0;
-    WelcomePage welcome(w_.dialogs);
-    LicensePage license(w_.strings, w_.dialogs);
+    PlainPage<CWelcomeDlg> welcome(w_.dialogs);
+    PlainPage<CLicenseDlg> license(w_.dialogs, w_.strings);
     DestinationPage destination(w_.module, destination_, result);
     WizardPage* const pages[] = {&welcome, &license, &destination};
     RunWizardSheet(w_.module, background_, kProduct, pages);

@@ -17,7 +17,7 @@
 #include "skin/Bmp.h"
 #include "skin/PanelLayout.h"
 #include "skin/PanelSkin.h"
-#include "tests/wine/DesktopTest.h"
+#include "tests/wine/InstalledPanel.h"
 
 namespace fs = std::filesystem;
 using namespace winetest;
@@ -26,8 +26,6 @@ using skin::Rgb;
 
 namespace {
 
-constexpr const char* kTvClass = "Kestrova Zunto";
-constexpr const char* kTvTitle = "Tv";
 constexpr int kChannel = 125;   // cable channel shown on the LCD
 constexpr int kVolume = 120;    // volume at start
 
@@ -141,55 +139,30 @@ Comparison ComparePanel(const Image& screen, const ScreenRect& at, const Image& 
     return c;
 }
 
-class PanelSkins : public DesktopTest {
+class PanelSkins : public InstalledPanelTest {
 protected:
     void SetUp() override {
         if (!HaveDisplay()) GTEST_SKIP() << "needs an X display (test.sh starts Xvfb)";
         if (winetest::Run({"sh", "-c", "command -v xdotool && command -v import"}).exitCode != 0) {
             GTEST_SKIP() << "needs xdotool and ImageMagick's import";
         }
-        DesktopTest::SetUp();
-        if (HasFatalFailure()) return;
-        prefix_ = std::getenv("WINEPREFIX") != nullptr ? std::getenv("WINEPREFIX")
-                                                        : SourceDir() + "/build/wineprefix";
-        CloseLeftOver(kPanelClass, kPanelTitle);
-        CloseLeftOver(kTvClass, kTvTitle);
-        const RunResult install = winetest::Run({SourceDir() + "/tools/install-by-hand.sh", Win64BinDir()});
-        ASSERT_EQ(install.exitCode, 0) << install.output;
-        install_ = fs::path(prefix_) / "drive_c" / "Program Files" / "TV Drovan";
-        fs::remove(install_ / "video.log");
+        InstalledPanelTest::SetUp();
+        if (HasFatalFailure() || IsSkipped()) return;
         // Cable channel 125 of a scanned list: no first scan holds the panel up.
-        WriteFile((install_ / "QorSFile.ini").string(),
-                  "[ZUNTO]\r\nCountryCode=49\r\nMinair=2\r\nMaxair=4\r\nMin=1\r\nMax=2\r\n"
-                  "[CHANNELLIST]\r\nALREADYSCAN=TRUE\r\n[CHANNELLISTAIR]\r\nALREADYSCAN=TRUE\r\n"
-                  "[TVTuner]\r\nTVChannelCable=" + std::to_string(kChannel) +
-                      "\r\n[ZuntoCrossbar]\r\nInputSource=3\r\n[AudioProcAmp]\r\nVolumeValue=" +
-                      std::to_string(kVolume) + "\r\n");
+        Settings("[ZUNTO]\r\nCountryCode=49\r\nMinair=2\r\nMaxair=4\r\nMin=1\r\nMax=2\r\n"
+                 "[CHANNELLIST]\r\nALREADYSCAN=TRUE\r\n[CHANNELLISTAIR]\r\nALREADYSCAN=TRUE\r\n"
+                 "[TVTuner]\r\nTVChannelCable=" + std::to_string(kChannel) +
+                 "\r\n[ZuntoCrossbar]\r\nInputSource=3\r\n[AudioProcAmp]\r\nVolumeValue=" +
+                 std::to_string(kVolume) + "\r\n");
         MovePointerAway();
     }
 
-    void TearDown() override {
-        if (qor_.Started() && !qor_.Exited()) {
-            Drive({"command", kPanelClass, kPanelTitle, "32772", "0"});
-            qor_.WaitForExit(10000);
-        }
-        qor_.Stop();
-        if (HaveDisplay()) CloseLeftOver(kTvClass, kTvTitle);
-        DesktopTest::TearDown();
-    }
-
     void StartQor() {
-        qor_ = RunWineBackground((install_ / "qor.exe").string(), {}, 120);
-        ASSERT_TRUE(qor_.Started());
-        ASSERT_EQ(Drive({"wait", kPanelClass, kPanelTitle, "30000"}).exitCode, 0) << "no panel window";
-        ASSERT_TRUE(Eventually([&] { return Drive({"visible", kPanelClass, kPanelTitle}).output == "1\n"; }, 10000));
+        InstalledPanelTest::StartQor();
+        if (HasFatalFailure()) return;
         ASSERT_EQ(Drive({"wait", kTvClass, kTvTitle, "20000"}).exitCode, 0) << "the TV window was not started";
     }
 
-    std::string Setting(const char* file, const char* section, const char* key) {
-        platform::ini::IniFileProfile ini((install_ / file).string());
-        return ini.ReadText(section, key, "(missing)", 260);
-    }
 
     // The layout of the skin the installed panel INI names now.
     skin::PanelLayout CurrentLayout() {
@@ -293,10 +266,6 @@ protected:
         if (std::min(apart, 86400 - apart) > 3) return "the clock shows " + std::to_string(shown) + " s, not the time";
         return "";
     }
-
-    std::string prefix_;
-    fs::path install_;
-    BackgroundProcess qor_;
 };
 
 std::string Describe(const Comparison& c) {

@@ -5,61 +5,14 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/ini/IniFileProfile.h"
-#include "tests/wine/DesktopTest.h"
+#include "tests/wine/InstalledPanel.h"
 
 namespace fs = std::filesystem;
 using namespace winetest;
 
 namespace {
 
-constexpr const char* kTvClass = "Kestrova Zunto";
-constexpr const char* kTvTitle = "Tv";
-
-class PanelStart : public DesktopTest {
-protected:
-    void SetUp() override {
-        if (!HaveDisplay()) GTEST_SKIP() << "needs an X display (test.sh starts Xvfb)";
-        DesktopTest::SetUp();
-        if (HasFatalFailure()) return;
-        prefix_ = std::getenv("WINEPREFIX") != nullptr ? std::getenv("WINEPREFIX")
-                                                        : SourceDir() + "/build/wineprefix";
-        CloseLeftOver(kPanelClass, kPanelTitle);
-        CloseLeftOver(kTvClass, kTvTitle);
-        const RunResult install = winetest::Run({SourceDir() + "/tools/install-by-hand.sh", Win64BinDir()});
-        ASSERT_EQ(install.exitCode, 0) << install.output;
-        install_ = fs::path(prefix_) / "drive_c" / "Program Files" / "TV Drovan";
-        fs::remove(install_ / "video.log");
-    }
-
-    void TearDown() override {
-        if (qor_.Started() && !qor_.Exited()) {
-            Drive({"command", kPanelClass, kPanelTitle, "32772", "0"});
-            qor_.WaitForExit(10000);
-        }
-        qor_.Stop();
-        if (HaveDisplay()) CloseLeftOver(kTvClass, kTvTitle);
-        DesktopTest::TearDown();
-    }
-
-    void Settings(const std::string& text) { WriteFile((install_ / "QorSFile.ini").string(), text); }
-    std::string Setting(const char* section, const char* key) {
-        platform::ini::IniFileProfile ini((install_ / "QorSFile.ini").string());
-        return ini.ReadText(section, key, "(missing)", 260);
-    }
-    std::string Qor() const { return (install_ / "qor.exe").string(); }
-
-    void StartQor() {
-        qor_ = RunWineBackground(Qor(), {}, 120);
-        ASSERT_TRUE(qor_.Started());
-        ASSERT_EQ(Drive({"wait", kPanelClass, kPanelTitle, "30000"}).exitCode, 0) << "no panel window";
-        ASSERT_TRUE(Eventually([&] { return Drive({"visible", kPanelClass, kPanelTitle}).output == "1\n"; }, 10000));
-    }
-
-    std::string prefix_;
-    fs::path install_;
-    BackgroundProcess qor_;
-};
+class PanelStart : public InstalledPanelTest {};
 
 TEST_F(PanelStart, FirstStartSeedsTheSettingsPlacesThePanelAndStartsTheTvWindowHidden) {
     Settings("[ZUNTO]\r\nCountryCode=81\r\nMinair=1\r\nMaxair=3\r\nMin=13\r\nMax=14\r\n");
