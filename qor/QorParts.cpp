@@ -94,10 +94,10 @@ core::PanelSize QorParts::BasePanelSize() {
 
 void QorParts::ApplyRegion(int state) { FreshSkin().ApplyRegion(state); }
 void QorParts::LoadSkin(int state) { FreshSkin().LoadSkin(state); }
-void QorParts::CreateTooltips() { FreshSkin().CreateTooltips(); }
-void QorParts::RecreateTooltips() { FreshSkin().RecreateTooltips(); }
+void QorParts::CreateTooltips() { Skin().CreateTooltips(); }
+void QorParts::RecreateTooltips() { Skin().RecreateTooltips(); }
 void QorParts::SetChannelTooltips(const std::string& down, const std::string& up) {
-    FreshSkin().SetChannelTooltips(down, up);
+    Skin().SetChannelTooltips(down, up);
 }
 void QorParts::ChangeSkin() { FreshSkin().ChangeSkin(); }
 void QorParts::ReleaseSkin() { Skin().ReleaseSkin(); }
