@@ -311,35 +311,25 @@ void SwitchSource(PanelContext& ctx, const SourceInfo& src) {
 void CycleSource(PanelContext& ctx) {
     PanelSession& s = ctx.s;
     if (s.Standby || !ctx.tv.Exists()) return;
-    switch (s.SourceCode) {
-        case 1:
+    // The source that follows codes 1..4, and the command that selects it.
+    struct Next {
+        int code;
+        std::uint16_t command;
+    };
+    static constexpr Next kNext[] = {{2, 40012}, {3, 40034}, {4, 40010}, {5, 40011}};
+    if (s.SourceCode >= 1 && s.SourceCode <= 4) {
+        const Next& n = kNext[s.SourceCode - 1];
+        s.SourceCode = n.code;
+        ctx.PostToSelf(n.command);
+    } else if (s.SourceCode == 5) {
+        s.SourceCode = 1;
+        ctx.tv.Send(42227);
+        if (s.FmSupported) {
+            ctx.PostToSelf(40039);
+        } else {
             s.SourceCode = 2;
             ctx.PostToSelf(40012);
-            break;
-        case 2:
-            s.SourceCode = 3;
-            ctx.PostToSelf(40034);
-            break;
-        case 3:
-            s.SourceCode = 4;
-            ctx.PostToSelf(40010);
-            break;
-        case 4:
-            s.SourceCode = 5;
-            ctx.PostToSelf(40011);
-            break;
-        case 5:
-            s.SourceCode = 1;
-            ctx.tv.Send(42227);
-            if (s.FmSupported) {
-                ctx.PostToSelf(40039);
-            } else {
-                s.SourceCode = 2;
-                ctx.PostToSelf(40012);
-            }
-            break;
-        default:
-            break;
+        }
     }
 }
 
